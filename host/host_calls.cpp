@@ -16,7 +16,9 @@ int32_t Call(Service HostFunctionTable::*slot, Args... args) {
 
 } // namespace
 
-HostFunctionTable* Services() { return ImportTable.Table; }
+HostFunctionTable* Services() {
+    return ImportTable.Table;
+}
 
 int32_t QueryElementList(ElementRecord* root) {
     return Call(&HostFunctionTable::QueryElementList, root);

@@ -67,9 +67,9 @@ struct ElementRecord {
     int32_t HostWords[4];
     GaugeHeader* Gauge;
     int32_t Reserved36;
-    ElementRecord** Children;       // null-ended, or null
-    const int32_t* Conditions;      // (condition, reaction) pairs, ended by condition 0
-    int32_t DrawingFlags;           // bit 0: pure black is see-through
+    ElementRecord** Children;  // null-ended, or null
+    const int32_t* Conditions; // (condition, reaction) pairs, ended by condition 0
+    int32_t DrawingFlags;      // bit 0: pure black is see-through
     int32_t Reserved52;
     int32_t Reserved56;
 };
@@ -184,7 +184,7 @@ struct HostFunctionTable {
     GenerateElementListService GenerateElementList; // 28
     ElementListService DrawElementList;             // 29
     void* Slot30;
-    ElementListService KillElementList;        // 31
+    ElementListService KillElementList;         // 31
     InstallMouseAreasService InstallMouseAreas; // 32
     MouseAreasService RegisterMouseAreas;       // 33
     MouseAreasService UnregisterMouseAreas;     // 34

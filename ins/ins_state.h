@@ -95,8 +95,8 @@ struct CduDisplay {
     int32_t LeftLowerDot4;
     int32_t RightLowerDot4;
     int32_t RightLowerDot5;
-    int32_t NorthSouthIcon; // 0 S lit, 1 N lit, 2 neither
-    int32_t EastWestIcon;   // 0 W lit, 1 E lit, 2 neither
+    int32_t NorthSouthIcon;  // 0 S lit, 1 N lit, 2 neither
+    int32_t EastWestIcon;    // 0 W lit, 1 E lit, 2 neither
     int32_t RightSideLetter; // 0 blank, 1 L, 2 R
     int32_t AlertActive;
 };

@@ -16,14 +16,20 @@ void Put32(std::vector<uint8_t>& out, uint32_t value) {
     Put16(out, value >> 16);
 }
 
-uint32_t Get16(const uint8_t* p) { return p[0] | (p[1] << 8); }
-uint32_t Get32(const uint8_t* p) { return Get16(p) | (Get16(p + 2) << 16); }
+uint32_t Get16(const uint8_t* p) {
+    return p[0] | (p[1] << 8);
+}
+uint32_t Get32(const uint8_t* p) {
+    return Get16(p) | (Get16(p + 2) << 16);
+}
 
 constexpr uint32_t FileHeaderSize = 14;
 constexpr uint32_t InfoHeaderSize = 40;
 constexpr uint32_t PaletteSize = 256 * 4;
 
-size_t RowStride(int width) { return (static_cast<size_t>(width) + 3) & ~size_t{3}; }
+size_t RowStride(int width) {
+    return (static_cast<size_t>(width) + 3) & ~size_t{3};
+}
 
 } // namespace
 

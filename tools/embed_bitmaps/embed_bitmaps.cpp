@@ -39,8 +39,9 @@ int main(int argc, char** argv) {
         out += "\n};\n";
         table += "    {" + std::string(argv[i]) + ", " + name + ", sizeof(" + name + ")},\n";
     }
-    out += "} // namespace\n\nextern \"C\" PANEL_EXPORT const ResourceEntry GaugeResources[] = {\n" +
-           table + "    {0, nullptr, 0},\n};\n";
+    out +=
+        "} // namespace\n\nextern \"C\" PANEL_EXPORT const ResourceEntry GaugeResources[] = {\n" +
+        table + "    {0, nullptr, 0},\n};\n";
     std::ofstream file(argv[1], std::ios::binary);
     file << out;
     if (!file) {
