@@ -1,0 +1,361 @@
+// The Ball gauge: its static tables, the host services each routine calls, and the ball callback.
+#include "ball_gauge.h"
+#include "host_calls.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <functional>
+#include <limits>
+#include <ostream>
+#include <string>
+#include <vector>
+
+extern "C" LinkageRecord Linkage;
+
+namespace {
+
+// Packed fields are copied before they are compared; a reference to one may be misaligned.
+template <typename T> T Copy(T value) {
+    return value;
+}
+
+uintptr_t Address(const void* p) {
+    return reinterpret_cast<uintptr_t>(p);
+}
+
+// ---------------------------------------------------------------------------------------------
+// A host that records every service call
+// ---------------------------------------------------------------------------------------------
+
+struct ServiceCall {
+    std::string Service;
+    std::vector<uintptr_t> Arguments;
+    bool operator==(const ServiceCall&) const = default;
+};
+
+void PrintTo(const ServiceCall& call, std::ostream* out) {
+    *out << call.Service << "(";
+    for (size_t i = 0; i < call.Arguments.size(); ++i)
+        *out << (i ? ", " : "") << "0x" << std::hex << call.Arguments[i] << std::dec;
+    *out << ")";
+}
+
+std::vector<ServiceCall> Calls;
+constexpr int32_t QueryResult = 1234;
+
+void Record(const char* service, std::vector<uintptr_t> arguments) {
+    Calls.push_back({service, std::move(arguments)});
+}
+
+int32_t PANEL_CALL Query(ElementRecord* root) {
+    Record("QueryElementList", {Address(root)});
+    return QueryResult;
+}
+int32_t PANEL_CALL Install(ElementRecord* root, uintptr_t argument) {
+    Record("InstallElementList", {Address(root), argument});
+    return 1;
+}
+int32_t PANEL_CALL Initialize(ElementRecord* root) {
+    Record("InitializeElementList", {Address(root)});
+    return 1;
+}
+int32_t PANEL_CALL Update(ElementRecord* root) {
+    Record("UpdateElementList", {Address(root)});
+    return 1;
+}
+int32_t PANEL_CALL Generate(ElementRecord* root, uint32_t phase) {
+    Record("GenerateElementList", {Address(root), phase});
+    return 1;
+}
+int32_t PANEL_CALL Draw(ElementRecord* root) {
+    Record("DrawElementList", {Address(root)});
+    return 1;
+}
+int32_t PANEL_CALL Kill(ElementRecord* root) {
+    Record("KillElementList", {Address(root)});
+    return 1;
+}
+int32_t PANEL_CALL InstallAreas(MouseArea* areas, GaugeHeader* gauge, const void* size) {
+    Record("InstallMouseAreas", {Address(areas), Address(gauge), Address(size)});
+    return 1;
+}
+int32_t PANEL_CALL RegisterAreas(MouseArea* areas, GaugeHeader* gauge) {
+    Record("RegisterMouseAreas", {Address(areas), Address(gauge)});
+    return 1;
+}
+int32_t PANEL_CALL UnregisterAreas(MouseArea* areas, GaugeHeader* gauge) {
+    Record("UnregisterMouseAreas", {Address(areas), Address(gauge)});
+    return 1;
+}
+int32_t PANEL_CALL VariableService(HostVariable* variable) {
+    Record("HostVariable", {Address(variable)});
+    return 1;
+}
+
+class BallRoutines : public testing::Test {
+  protected:
+    void SetUp() override {
+        Calls.clear();
+        table.QueryElementList = Query;
+        table.InstallElementList = Install;
+        table.InitializeElementList = Initialize;
+        table.UpdateElementList = Update;
+        table.GenerateElementList = Generate;
+        table.DrawElementList = Draw;
+        table.KillElementList = Kill;
+        table.InstallMouseAreas = InstallAreas;
+        table.RegisterMouseAreas = RegisterAreas;
+        table.UnregisterMouseAreas = UnregisterAreas;
+        table.InitializeHostVariable = VariableService;
+        table.LookUpHostVariable = VariableService;
+        ImportTable.Table = &table;
+    }
+    void TearDown() override {
+        ImportTable.Table = nullptr;
+        ball::Field.LoadedPicture = nullptr;
+    }
+    HostFunctionTable table{};
+};
+
+const uintptr_t Root = Address(&ball::Field.Header);
+const uintptr_t Areas = Address(ball::MouseAreas);
+const uintptr_t Header = Address(&ball::Gauge);
+
+// ---------------------------------------------------------------------------------------------
+// Exported records and the gauge header
+// ---------------------------------------------------------------------------------------------
+
+TEST(BallTables, LinkageNamesTheOneGauge) {
+    EXPECT_EQ(Linkage.Version, 0x13);
+    EXPECT_EQ(Copy(Linkage.ModuleInit), ball::ModuleInit);
+    EXPECT_EQ(Copy(Linkage.ModuleDeinit), ball::ModuleDeinit);
+    EXPECT_EQ(Linkage.Reserved12, 0);
+    EXPECT_EQ(Linkage.Reserved16, 0);
+    EXPECT_EQ(Linkage.Reserved20, 0);
+    EXPECT_EQ(Copy(Linkage.Gauges[0]), &ball::Gauge);
+    EXPECT_EQ(Copy(Linkage.Gauges[1]), nullptr);
+}
+
+TEST(BallTables, ImportTableWaitsForTheHost) {
+    EXPECT_EQ(ImportTable.Version, 0x0F);
+    EXPECT_EQ(Copy(ImportTable.Table), nullptr);
+    EXPECT_EQ(ImportTable.Reserved8, 0);
+    EXPECT_EQ(ImportTable.Reserved12, 0);
+}
+
+TEST(BallTables, GaugeHeaderNamesPlumblineAndItsRoutines) {
+    const GaugeHeader& gauge = ball::Gauge;
+    EXPECT_EQ(gauge.Version, 0x262);
+    EXPECT_STREQ(Copy(gauge.Name), "Plumbline");
+    EXPECT_EQ(Copy(gauge.Elements), ball::Elements);
+    EXPECT_EQ(ball::Elements[0], &ball::Field.Header);
+    EXPECT_EQ(ball::Elements[1], nullptr);
+    EXPECT_EQ(Copy(gauge.Query), ball::Query);
+    EXPECT_EQ(Copy(gauge.Install), ball::Install);
+    EXPECT_EQ(Copy(gauge.Initialize), ball::Initialize);
+    EXPECT_EQ(Copy(gauge.Update), ball::Update);
+    EXPECT_EQ(Copy(gauge.Generate), ball::Generate);
+    EXPECT_EQ(Copy(gauge.Draw), ball::Draw);
+    EXPECT_EQ(Copy(gauge.Kill), ball::Kill);
+    EXPECT_EQ(gauge.Reserved40, 0);
+    EXPECT_EQ(gauge.DefaultWidth, 50);
+    for (int32_t word : gauge.HostWords)
+        EXPECT_EQ(word, 0);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The element tree
+// ---------------------------------------------------------------------------------------------
+
+// (condition, reaction) pairs up to condition 0; an empty vector for no list.
+std::vector<int32_t> ConditionPairs(const int32_t* list) {
+    std::vector<int32_t> pairs;
+    for (; list != nullptr && list[0] != 0; list += 2) {
+        pairs.push_back(list[0]);
+        pairs.push_back(list[1]);
+    }
+    return pairs;
+}
+
+std::vector<ElementRecord*> ChildList(ElementRecord** children) {
+    std::vector<ElementRecord*> list;
+    for (; children != nullptr && *children != nullptr; ++children)
+        list.push_back(*children);
+    return list;
+}
+
+struct ElementCase {
+    const char* Name;
+    const ElementRecord* Element;
+    int32_t Kind;
+    int32_t Picture;
+    int32_t X, Y;
+    int32_t DrawingFlags;
+    std::vector<int32_t> Conditions;
+    std::vector<ElementRecord*> Children;
+    bool HasChildList;
+};
+
+TEST(BallTables, ElementHeaders) {
+    const ElementCase cases[] = {
+        {"field (root)",
+         &ball::Field.Header,
+         ElementStaticImage,
+         4096,
+         0,
+         0,
+         21,
+         {1, 3},
+         {&ball::Ball.Header},
+         true},
+        {"ball", &ball::Ball.Header, ElementSlidingImage, 4352, 17, 5, 7, {}, {}, false},
+    };
+    for (const ElementCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const ElementRecord& e = *c.Element;
+        EXPECT_EQ(e.Kind, c.Kind);
+        EXPECT_EQ(e.Picture, c.Picture);
+        EXPECT_EQ(e.X, c.X);
+        EXPECT_EQ(e.Y, c.Y);
+        for (int32_t word : e.HostWords)
+            EXPECT_EQ(word, 0);
+        EXPECT_EQ(Copy(e.Gauge), &ball::Gauge);
+        EXPECT_EQ(e.Reserved36, 0);
+        EXPECT_EQ(Copy(e.Children) != nullptr, c.HasChildList);
+        EXPECT_EQ(ChildList(Copy(e.Children)), c.Children);
+        EXPECT_EQ(ConditionPairs(Copy(e.Conditions)), c.Conditions);
+        EXPECT_EQ(Copy(e.Conditions) == nullptr, c.Conditions.empty());
+        EXPECT_EQ(e.DrawingFlags, c.DrawingFlags);
+        EXPECT_EQ(e.Reserved52, 0);
+        EXPECT_EQ(e.Reserved56, 0);
+    }
+    EXPECT_EQ(Copy(ball::Field.LoadedPicture), nullptr);
+}
+
+TEST(BallTables, BallSlidesOnXOnly) {
+    const SlidingImage& ball = ball::Ball;
+    EXPECT_EQ(ball.AxisX.Variable.Id, 0x45);
+    EXPECT_EQ(Copy(ball.AxisX.Callback), ball::BallCallback);
+    EXPECT_EQ(Copy(ball.AxisX.Scale), 0.2);
+    EXPECT_EQ(ball.AxisY.Variable.Id, 0);
+    EXPECT_EQ(Copy(ball.AxisY.Callback), nullptr);
+    EXPECT_EQ(Copy(ball.AxisY.Scale), 0.0);
+}
+
+TEST(BallTables, MouseAreasAreOneParentThenTheEnd) {
+    struct AreaCase {
+        int32_t Type, X, Y, Width, Height, Cursor, HelpId, EventMask;
+    };
+    const AreaCase expected[] = {{1, 0, 0, 0, 0, -1, 41995, 0}, {3, 0, 0, 0, 0, -1, 0, 0}};
+    for (size_t i = 0; i < std::size(expected); ++i) {
+        SCOPED_TRACE("area " + std::to_string(i));
+        const MouseArea& area = ball::MouseAreas[i];
+        const AreaCase& want = expected[i];
+        EXPECT_EQ(area.Type, want.Type);
+        EXPECT_EQ(area.X, want.X);
+        EXPECT_EQ(area.Y, want.Y);
+        EXPECT_EQ(area.Width, want.Width);
+        EXPECT_EQ(area.Height, want.Height);
+        EXPECT_EQ(area.Cursor, want.Cursor);
+        EXPECT_EQ(area.HelpId, want.HelpId);
+        EXPECT_EQ(area.EventMask, want.EventMask);
+        EXPECT_EQ(area.Reserved32, 0);
+        EXPECT_EQ(Copy(area.Handler), nullptr); // no area has a handler: no click reaches us
+        EXPECT_EQ(area.Reserved40, 0);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Gauge routines: exactly these services, in this order
+// ---------------------------------------------------------------------------------------------
+
+TEST_F(BallRoutines, EachRoutineCallsItsServicesInOrder) {
+    // The host's loaded picture: a tag word, then width and height.
+    int32_t picture[3] = {0x7A6, 50, 22};
+    ball::Field.LoadedPicture = picture;
+    const uintptr_t size = Address(picture) + 4;
+
+    struct RoutineCase {
+        const char* Name;
+        std::function<void()> Run;
+        std::vector<ServiceCall> Expected;
+    };
+    const RoutineCase cases[] = {
+        {"install",
+         [] { ball::Install(77); },
+         {{"InstallElementList", {Root, 77}},
+          {"InstallMouseAreas", {Areas, Header, size}},
+          {"RegisterMouseAreas", {Areas, Header}}}},
+        {"initialize", [] { ball::Initialize(); }, {{"InitializeElementList", {Root}}}},
+        {"update", [] { ball::Update(); }, {{"UpdateElementList", {Root}}}},
+        {"generate", [] { ball::Generate(5); }, {{"GenerateElementList", {Root, 5}}}},
+        {"draw", [] { ball::Draw(); }, {{"DrawElementList", {Root}}}},
+        {"kill",
+         [] { ball::Kill(); },
+         {{"UnregisterMouseAreas", {Areas, Header}}, {"KillElementList", {Root}}}},
+        {"module init", [] { ball::ModuleInit(); }, {}},
+        {"module deinit", [] { ball::ModuleDeinit(); }, {}},
+    };
+    for (const RoutineCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Calls.clear();
+        c.Run();
+        EXPECT_EQ(Calls, c.Expected);
+    }
+}
+
+TEST_F(BallRoutines, QueryReturnsTheServicesResult) {
+    EXPECT_EQ(ball::Query(), QueryResult);
+    EXPECT_EQ(Calls, (std::vector<ServiceCall>{{"QueryElementList", {Root}}}));
+}
+
+// A host that failed to load the root's picture must not be handed an address computed from
+// a null pointer.
+TEST_F(BallRoutines, InstallWithoutALoadedPictureHandsNoPictureSize) {
+    ball::Install(0);
+    ASSERT_EQ(Calls.size(), 3u);
+    EXPECT_EQ(Calls[1], (ServiceCall{"InstallMouseAreas", {Areas, Header, 0}}));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Ball callback
+// ---------------------------------------------------------------------------------------------
+
+TEST(BallCallback, PassesAnyValueThrough) {
+    const double values[] = {0.0,
+                             10.0,
+                             -10.0,
+                             -0.0,
+                             1e300,
+                             -85.5,
+                             std::numeric_limits<double>::infinity(),
+                             std::numeric_limits<double>::denorm_min()};
+    for (double value : values) {
+        SCOPED_TRACE(value);
+        HostVariable variable{0x45, 0, 0, value, 0.0};
+        const double result = ball::BallCallback(&variable);
+        EXPECT_EQ(result, value);
+        EXPECT_EQ(std::signbit(result), std::signbit(value));
+    }
+    HostVariable notANumber{0x45, 0, 0, std::nan(""), 0.0};
+    EXPECT_TRUE(std::isnan(ball::BallCallback(&notANumber)));
+    EXPECT_EQ(ball::BallCallback(nullptr), 0.0);
+}
+
+// The host draws the ball at its x plus scale times the callback's value.
+TEST(BallCallback, OneColumnOfTravelPerFiveUnits) {
+    const struct {
+        double Value;
+        double Column;
+    } cases[] = {{0.0, 17.0}, {10.0, 19.0}, {-10.0, 15.0}};
+    for (const auto& c : cases) {
+        HostVariable variable{0x45, 0, 0, c.Value, 0.0};
+        const double scale = ball::Ball.AxisX.Scale;
+        EXPECT_DOUBLE_EQ(ball::Ball.Header.X + scale * ball::BallCallback(&variable), c.Column)
+            << "value " << c.Value;
+    }
+}
+
+} // namespace
