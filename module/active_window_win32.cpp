@@ -1,0 +1,8 @@
+// The window that is active when the gauge is initialized.
+#include "active_window.h"
+
+#include <windows.h>
+
+void* ActiveWindow() {
+    return GetActiveWindow();
+}
