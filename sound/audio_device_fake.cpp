@@ -26,7 +26,7 @@ std::vector<AudioBuffer*> buffers;
 bool Fails(const std::string& operation, const std::string& arguments = "") {
     state.Calls.push_back(arguments.empty() ? operation : operation + "(" + arguments + ")");
     const int call = ++callsByOperation[operation];
-    return operation == state.FailOperation && call == state.FailOnCall;
+    return operation == state.FailOperation && (state.FailOnCall == 0 || call == state.FailOnCall);
 }
 
 int32_t Create(AudioDevice** device) {

@@ -9,7 +9,7 @@
 struct FakeAudioState {
     std::vector<std::string> Calls; // e.g. "Create", "Lock(bytes=12)", "SetCurrentPosition(0)"
     std::string FailOperation;      // the name of the operation to fail ("" none)
-    int FailOnCall = 1;             // which call of it fails, counting from 1
+    int FailOnCall = 1;             // which call of it fails, counting from 1; 0 every call
     int32_t LiveDevices = 0;
     int32_t LiveBuffers = 0;
     int32_t LockedRegions = 0;
