@@ -88,7 +88,9 @@ FixtureFile::FixtureFile(const Bytes& contents, const std::string& tag) : path_(
     FILE* out = std::fopen(path_.c_str(), "wb");
     EXPECT_TRUE(out) << "cannot create " << path_;
     if (out) {
-        std::fwrite(contents.data(), 1, contents.size(), out);
+        if (!contents.empty()) {
+            std::fwrite(contents.data(), 1, contents.size(), out);
+        }
         std::fclose(out);
     }
 }

@@ -23,7 +23,9 @@ void Check(bool condition, const char* what) {
 void RunOne(const uint8_t* data, size_t size) {
     FILE* out = std::fopen(InputPath, "wb");
     Check(out != nullptr, "cannot write the input file");
-    std::fwrite(data, 1, size, out);
+    if (size > 0) {
+        std::fwrite(data, 1, size, out);
+    }
     std::fclose(out);
 
     InstallTestAllocator();
