@@ -6,6 +6,8 @@ if(OBJDUMP)
     execute_process(COMMAND ${OBJDUMP} -p ${MODULE} OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
     # Export lines look like "	[   0] Linkage" after the "[Ordinal/Name Pointer] Table" heading.
     string(REGEX REPLACE ".*\\[Ordinal/Name Pointer\\] Table" "" table "${dump}")
+    string(FIND "${table}" "\n\n" end) # the table ends at the first blank line
+    string(SUBSTRING "${table}" 0 ${end} table)
     string(REGEX MATCHALL "\\[ *[0-9]+\\] [A-Za-z_@0-9]+" entries "${table}")
     set(found "")
     foreach(entry IN LISTS entries)
