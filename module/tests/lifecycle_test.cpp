@@ -115,33 +115,6 @@ TEST_F(LifecycleTest, ClickIsSetUpOnceAndReleasedByTheLastKill) {
     EXPECT_EQ(LiveInstanceCount(), 0);
 }
 
-// A minimal 16-bit PCM WAV file: RIFF header, 16-byte "fmt ", a few samples.
-void WriteClickFile(const char* path) {
-    auto put32 = [](std::ofstream& out, uint32_t v) {
-        for (int i = 0; i < 4; ++i)
-            out.put(static_cast<char>(v >> (8 * i)));
-    };
-    auto put16 = [](std::ofstream& out, uint16_t v) {
-        out.put(static_cast<char>(v));
-        out.put(static_cast<char>(v >> 8));
-    };
-    std::ofstream out(path, std::ios::binary);
-    out.write("RIFF", 4);
-    put32(out, 4 + 24 + 8 + 8);
-    out.write("WAVEfmt ", 8);
-    put32(out, 16);
-    put16(out, 1);     // PCM
-    put16(out, 1);     // mono
-    put32(out, 22050); // samples per second
-    put32(out, 44100); // bytes per second
-    put16(out, 2);
-    put16(out, 16);
-    out.write("data", 4);
-    put32(out, 8);
-    for (int16_t sample : {0, 12000, -12000, 0})
-        put16(out, static_cast<uint16_t>(sample));
-}
-
 TEST_F(LifecycleTest, WithTheClickFileEveryInstanceSharesOneSound) {
     std::filesystem::create_directories("Sound");
     WriteClickFile("Sound/TORV_Click1.wav");

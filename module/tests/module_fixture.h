@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <fstream>
 #include <string>
 
 // A name no other test run uses, so every test starts from fresh zero-filled blocks.
@@ -19,6 +20,33 @@ inline std::string UniqueBlockName(const char* what) {
     const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
     return std::string("veldra-test-") + what + "-" + std::to_string(now) + "-" +
            std::to_string(++counter);
+}
+
+// A minimal 16-bit PCM WAV file: RIFF header, 16-byte "fmt ", a few samples.
+inline void WriteClickFile(const char* path) {
+    auto put32 = [](std::ofstream& out, uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            out.put(static_cast<char>(v >> (8 * i)));
+    };
+    auto put16 = [](std::ofstream& out, uint16_t v) {
+        out.put(static_cast<char>(v));
+        out.put(static_cast<char>(v >> 8));
+    };
+    std::ofstream out(path, std::ios::binary);
+    out.write("RIFF", 4);
+    put32(out, 4 + 24 + 8 + 8);
+    out.write("WAVEfmt ", 8);
+    put32(out, 16);
+    put16(out, 1);     // PCM
+    put16(out, 1);     // mono
+    put32(out, 22050); // samples per second
+    put32(out, 44100); // bytes per second
+    put16(out, 2);
+    put16(out, 16);
+    out.write("data", 4);
+    put32(out, 8);
+    for (int16_t sample : {0, 12000, -12000, 0})
+        put16(out, static_cast<uint16_t>(sample));
 }
 
 class ModuleTest : public ::testing::Test {
