@@ -7,10 +7,36 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
+#include <iterator>
+#include <thread>
 
 namespace {
+
+// Where the test's ALSA configuration sends wine's audio (a "file" pcm), if it is in use.
+const char* AlsaOutput() {
+    return std::getenv("VELDRA_ALSA_OUTPUT");
+}
+
+size_t NonSilentBytes(const char* path) {
+    std::ifstream in(path, std::ios::binary);
+    size_t count = 0;
+    for (auto it = std::istreambuf_iterator<char>(in); it != std::istreambuf_iterator<char>();
+         ++it) {
+        count += *it != 0;
+    }
+    return count;
+}
+
+// Gives the mixer time to play the click into the ALSA file; bounded, never a timing check.
+void WaitForTheClick(const char* output) {
+    for (int i = 0; i < 150 && NonSilentBytes(output) < 1000; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+}
 
 TEST(DirectSound, CreatesStartsAndReleasesTheClick) {
     const char* wavePath = "directsound_click.wav";
@@ -23,10 +49,21 @@ TEST(DirectSound, CreatesStartsAndReleasesTheClick) {
     const SoundHandle click = CreateSound(nullptr, wavePath);
     std::printf("DirectSound: CreateSound gave handle %d\n", click);
     RecordProperty("DirectSoundHandle", click);
+    if (AlsaOutput()) {
+        EXPECT_NE(click, 0) << "wine's DirectSound has an ALSA file sink and should play";
+    }
     if (click != 0) {
         EXPECT_EQ(StartSound(click), 1);
         EXPECT_EQ(StartSound(click), 1); // while it plays: rewound
+        if (AlsaOutput()) {
+            WaitForTheClick(AlsaOutput());
+        }
         ReleaseSound(click);
+    }
+    if (AlsaOutput()) {
+        const size_t played = NonSilentBytes(AlsaOutput());
+        std::printf("DirectSound: %zu non-silent bytes reached %s\n", played, AlsaOutput());
+        EXPECT_GE(played, 1000u) << "the click did not reach wine's audio output";
     }
     for (const RecordedMessage& message : RecordedMessages()) {
         std::printf("DirectSound: message \"%s\" (%s)\n", message.Text.c_str(),

@@ -3,6 +3,7 @@
 #include "audio_device.h"
 #include "click_wave.h"
 #include "message_recorder.h"
+#include "message_sink.h"
 #include "sound_player.h"
 
 #include <gtest/gtest.h>
@@ -61,6 +62,22 @@ TEST(SdlDiskAudio, OneStartWritesTheClickToTheDriversFile) {
     SetMessageSink(nullptr);
     std::remove(outputPath.c_str());
     std::remove(wavePath.c_str());
+}
+
+// Without a display a message is one line on stderr, its caption first.
+TEST(SdlMessages, WithoutADisplayAMessageIsOneLineOnStderr) {
+    const char* display = std::getenv("DISPLAY");
+    const std::string saved = display ? display : "";
+    unsetenv("DISPLAY");
+    unsetenv("WAYLAND_DISPLAY");
+    ::testing::internal::CaptureStderr();
+    PlatformMessageSink()->Show(nullptr, "Sound-File ungueltig\n", "Soundlib-Fehler", 0x10);
+    PlatformMessageSink()->Show(nullptr, "Cannot start playing", "Direct Sound Error", 0);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "Soundlib-Fehler: Sound-File ungueltig\nDirect Sound Error: Cannot start playing\n");
+    if (display) {
+        setenv("DISPLAY", saved.c_str(), 1);
+    }
 }
 
 } // namespace
