@@ -220,11 +220,6 @@ TEST_F(SoundPlayer, ADeviceHandingOutTooSmallARegionFailsTheCreation) {
     EXPECT_TRUE(RecordedMessages().empty());
 }
 
-TEST_F(SoundPlayer, BufferInHardwareIsTakenFromTheCapabilities) {
-    FakeAudio().CapsFlags = 0xE2 | 0x4;
-    EXPECT_EQ(CreateSound(Window, click_.Path()), 1);
-}
-
 struct StartFailure {
     const char* Name;
     bool Playing;
