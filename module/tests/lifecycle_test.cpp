@@ -137,7 +137,7 @@ TEST_F(LifecycleTest, WithTheClickFileEveryInstanceSharesOneSound) {
 }
 
 TEST_F(LifecycleTest, BlocksThatCannotBeOpenedFallBackToPrivateRecords) {
-    UseSharedBlockNames("no/such/name", "no/such/name/either"); // invalid object names
+    UseSharedBlockNames("no/such\\name", "no/such\\other"); // invalid on every platform
     StartInstance();
     EXPECT_FALSE(SharedRecordsMapped());
     ASSERT_NE(SharedIns, nullptr);

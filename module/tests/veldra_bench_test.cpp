@@ -77,7 +77,7 @@ class VeldraBenchTest : public ModuleTest {
         EXPECT_TRUE(Bench.RunTicks(count, error)) << error;
     }
 
-    static double Lamp(double (*callback)(HostVariable*)) {
+    static double Lamp(ElementCallback callback) {
         HostVariable unused{};
         return callback(&unused);
     }
