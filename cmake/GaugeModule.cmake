@@ -49,4 +49,15 @@ function(add_gauge_module target)
         SUFFIX ".gau"
         OUTPUT_NAME ${ARG_OUTPUT_NAME}
         LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/gauges)
+    if(NOT WIN32)
+        # Only what the host looks up leaves the module: the standard library's own templates
+        # carry default visibility and would otherwise be exported too.
+        set(version_script ${CMAKE_BINARY_DIR}/gauge_exports.map)
+        if(NOT EXISTS ${version_script})
+            file(WRITE ${version_script}
+                 "{\n  global: Linkage; ImportTable; GaugeResources;\n  local: *;\n};\n")
+        endif()
+        target_link_options(${target} PRIVATE -Wl,--version-script=${version_script})
+        set_target_properties(${target} PROPERTIES LINK_DEPENDS ${version_script})
+    endif()
 endfunction()
