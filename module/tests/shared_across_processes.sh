@@ -21,7 +21,7 @@ if [[ -z "$runner" ]]; then
     rm -f /dev/shm/TORV_VELDRA /dev/shm/insxferx
 else
     # Win32 blocks vanish with their last handle: a third process holds them meanwhile.
-    run "$bin/insprobe$exe" hold 60 &
+    run "$bin/insprobe$exe" hold 20 >/dev/null 2>&1 &
     holder=$!
     sleep 2
 fi
