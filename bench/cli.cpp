@@ -39,6 +39,8 @@ int RunHeadless(Bench& bench, const Scenario& scenario, const RunOptions& option
     std::string error;
     for (int64_t tick = 0; tick < ticks && !StopSignalled() && !target.StopRequested; ++tick) {
         ApplyScenario(scenario, target, tick);
+        if (target.StopRequested)
+            break; // "quit" ends the run before its tick
         const bool ran = bench.RunTicks(1, error);
         PrintTrace(bench, out);
         if (!ran) {
