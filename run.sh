@@ -13,17 +13,15 @@ for target in ball_gauge skytape_gauge veldra_gauge click_sound; do
     fi
 done
 
-scenario=build/native/run-scenario.txt
-cat > "$scenario" <<'SCENARIO'
-# Sway the ball and turn through north-east.
-0 ramp 0x45 -40 40 2
-2 ramp 0x45 40 -40 2
-0 ramp 0x51 0 90 4
-SCENARIO
+# A navigation source and a crew: two waypoints and a leg keyed in, GS, TIME and ALERT alive.
+scenario=bench/scenarios/veldra-demo.scenario
 
+# VELDRA reads ".\Sound\TORV_Click1.wav" relative to the working directory: run from bin/.
+cd build/native/bin
 if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then
-    exec build/native/bin/gaugebench --zoom 3 --scenario "$scenario"
+    exec ./gaugebench --zoom 2 --scenario "../../../$scenario"
 fi
-png=build/native/gaugebench.png
-build/native/bin/gaugebench --headless --seconds 4 --scenario "$scenario" --png "$png"
-echo "No display: rendered 4 simulated seconds headless; last frame in $png"
+./gaugebench --headless --seconds 21 --scenario "../../../$scenario" --png ../gaugebench.png \
+    --frames ../frames
+echo "No display: ran 21 simulated seconds headless."
+echo "Last frame: build/native/gaugebench.png; one frame a second in build/native/frames/"

@@ -9,10 +9,13 @@ namespace bench {
 
 // The panel shown when none is given. Module paths are relative to the gauges folder beside the
 // program. Add a `gauge` line here to show another gauge by default.
-inline constexpr const char* DefaultPanelText = R"(# The default panel
-background 0 0 0
-gauge Ball.gau 8 10 50
-gauge skytape.gau 68 8 90
+inline constexpr const char* DefaultPanelText = R"(# The default panel: the heading tape and the
+# sideslip ball above the INS control and display unit.
+window 417 392
+background 28 30 34
+gauge skytape.gau 163 6 90
+gauge Ball.gau 183 38 50
+gauge VELDRA.gau 8 68 401
 )";
 
 struct PanelGauge {

@@ -3,9 +3,12 @@
 
 #include "bench.h"
 #include "bitmap8.h"
+#include "ins_source.h"
 #include "panel_file.h"
 
 #include <cmath>
+#include <cstdio>
+#include <functional>
 #include <sstream>
 
 namespace bench {
@@ -53,22 +56,73 @@ bool MakeSet(const std::vector<std::string>& arguments, ScenarioStep& step, std:
     return true;
 }
 
-bool MakeRamp(const std::vector<std::string>& arguments, ScenarioStep& step, std::string& reason) {
-    int32_t id = 0;
+// A straight line from `from` to `to` over `seconds`, handed to `setter` on every tick.
+bool MakeLine(const std::string& fromWord, const std::string& toWord,
+              const std::string& secondsWord, ScenarioStep& step,
+              std::function<void(ScenarioTarget&, double)> setter) {
     double from = 0.0, to = 0.0, seconds = 0.0;
-    if (!VariableId(arguments[0], id) || !ParseReal(arguments[1], from) ||
-        !ParseReal(arguments[2], to) || !ParseReal(arguments[3], seconds) || !std::isfinite(from) ||
-        !std::isfinite(to) || !(seconds > 0.0) || seconds > MaxSeconds) {
-        reason = "ramp needs a variable id, two finite numbers and a duration above 0 seconds";
+    if (!ParseReal(fromWord, from) || !ParseReal(toWord, to) || !ParseReal(secondsWord, seconds) ||
+        !std::isfinite(from) || !std::isfinite(to) || !(seconds > 0.0) || seconds > MaxSeconds)
         return false;
-    }
     const int64_t first = step.FirstTick;
     const int64_t ticks = std::max<int64_t>(1, std::llround(seconds * TicksPerSecond));
     step.LastTick = first + ticks;
-    step.Apply = [id, from, to, first, ticks](ScenarioTarget& target, int64_t tick) {
+    step.Apply = [from, to, first, ticks, setter](ScenarioTarget& target, int64_t tick) {
         const double fraction = static_cast<double>(tick - first) / static_cast<double>(ticks);
-        target.Gauges.SetVariable(id, from + (to - from) * fraction);
+        setter(target, from + (to - from) * fraction);
     };
+    return true;
+}
+
+bool MakeRamp(const std::vector<std::string>& arguments, ScenarioStep& step, std::string& reason) {
+    int32_t id = 0;
+    if (!VariableId(arguments[0], id) || !MakeLine(arguments[1], arguments[2], arguments[3], step,
+                                                   [id](ScenarioTarget& target, double value) {
+                                                       target.Gauges.SetVariable(id, value);
+                                                   })) {
+        reason = "ramp needs a variable id, two finite numbers and a duration above 0 seconds";
+        return false;
+    }
+    return true;
+}
+
+const FieldRef* InsFieldNamed(const std::string& name, std::string& reason) {
+    const FieldRef* field = FindField(name);
+    if (field == nullptr)
+        reason = "unknown INS field \"" + name + "\" (for example DistanceToGo, PresentLat, " +
+                 "WptLat[3], TkeReference)";
+    return field;
+}
+
+void WriteIns(const FieldRef* field, double value) {
+    if (!WriteInsField(*field, value))
+        std::fprintf(stderr, "gaugebench: cannot open the shared INS records\n");
+}
+
+bool MakeIns(const std::vector<std::string>& arguments, ScenarioStep& step, std::string& reason) {
+    const FieldRef* field = InsFieldNamed(arguments[0], reason);
+    double value = 0.0;
+    if (field == nullptr)
+        return false;
+    if (!ParseReal(arguments[1], value)) {
+        reason = "ins needs a field name and a number";
+        return false;
+    }
+    step.LastTick = step.FirstTick;
+    step.Apply = [field, value](ScenarioTarget&, int64_t) { WriteIns(field, value); };
+    return true;
+}
+
+bool MakeInsRamp(const std::vector<std::string>& arguments, ScenarioStep& step,
+                 std::string& reason) {
+    const FieldRef* field = InsFieldNamed(arguments[0], reason);
+    if (field == nullptr)
+        return false;
+    if (!MakeLine(arguments[1], arguments[2], arguments[3], step,
+                  [field](ScenarioTarget&, double value) { WriteIns(field, value); })) {
+        reason = "ins-ramp needs a field name, two finite numbers and a duration above 0 seconds";
+        return false;
+    }
     return true;
 }
 
@@ -115,6 +169,8 @@ const std::vector<ScenarioCommand>& ScenarioCommands() {
     static const std::vector<ScenarioCommand> commands = {
         {"set", "set <variable> <value>", 2, MakeSet},
         {"ramp", "ramp <variable> <from> <to> <seconds>", 4, MakeRamp},
+        {"ins", "ins <field> <value>", 2, MakeIns},
+        {"ins-ramp", "ins-ramp <field> <from> <to> <seconds>", 4, MakeInsRamp},
         {"click", "click <x> <y>", 2, MakeClick},
         {"click-gauge", "click-gauge <gauge> <x> <y>", 3, MakeGaugeClick},
         {"quit", "quit", 0, MakeQuit},

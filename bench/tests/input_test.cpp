@@ -44,6 +44,8 @@ TEST(Input, BadInputEndsWithOneLineAndAFailingExit) {
     WriteText("command.scenario", "0 set 0x45 1\n0.5 ramp 0x51 0 90 1\n1 jump 3\n");
     WriteText("time.scenario", "soon set 1 2\n");
     WriteText("count.scenario", "# clicks\n0 click 10\n");
+    WriteText("field.scenario", "0 ins DistanceToGo 15\n1 ins WptLat[10] 2\n");
+    WriteText("insvalue.scenario", "0 ins-ramp DistanceToGo 15 x 3\n");
     const std::string probe = "tests/gauges/BenchProbe.gau";
     struct Case {
         std::vector<std::string> Arguments;
@@ -63,6 +65,10 @@ TEST(Input, BadInputEndsWithOneLineAndAFailingExit) {
         {{"--gauge", probe, "--scenario", Folder + "/count.scenario"},
          "count.scenario:2: expected: <time> click <x> <y>"},
         {{"--gauge", probe, "--scenario", Folder + "/none.scenario"}, "cannot read scenario"},
+        {{"--gauge", probe, "--scenario", Folder + "/field.scenario"},
+         "field.scenario:2: unknown INS field \"WptLat[10]\""},
+        {{"--gauge", probe, "--scenario", Folder + "/insvalue.scenario"},
+         "insvalue.scenario:1: ins-ramp needs a field name, two finite numbers"},
     };
     for (const Case& c : cases) {
         const BenchRun run = RunBench(c.Arguments);
