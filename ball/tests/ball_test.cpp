@@ -1,6 +1,7 @@
 // The Ball gauge: its static tables, the host services each routine calls, and the ball callback.
 #include "ball_gauge.h"
 #include "host_calls.h"
+#include "recording_host.h"
 
 #include <gtest/gtest.h>
 
@@ -25,98 +26,13 @@ uintptr_t Address(const void* p) {
     return reinterpret_cast<uintptr_t>(p);
 }
 
-// ---------------------------------------------------------------------------------------------
-// A host that records every service call
-// ---------------------------------------------------------------------------------------------
-
-struct ServiceCall {
-    std::string Service;
-    std::vector<uintptr_t> Arguments;
-    bool operator==(const ServiceCall&) const = default;
-};
-
-void PrintTo(const ServiceCall& call, std::ostream* out) {
-    *out << call.Service << "(";
-    for (size_t i = 0; i < call.Arguments.size(); ++i)
-        *out << (i ? ", " : "") << "0x" << std::hex << call.Arguments[i] << std::dec;
-    *out << ")";
-}
-
-std::vector<ServiceCall> Calls;
 constexpr int32_t QueryResult = 1234;
-
-void Record(const char* service, std::vector<uintptr_t> arguments) {
-    Calls.push_back({service, std::move(arguments)});
-}
-
-int32_t PANEL_CALL Query(ElementRecord* root) {
-    Record("QueryElementList", {Address(root)});
-    return QueryResult;
-}
-int32_t PANEL_CALL Install(ElementRecord* root, uintptr_t argument) {
-    Record("InstallElementList", {Address(root), argument});
-    return 1;
-}
-int32_t PANEL_CALL Initialize(ElementRecord* root) {
-    Record("InitializeElementList", {Address(root)});
-    return 1;
-}
-int32_t PANEL_CALL Update(ElementRecord* root) {
-    Record("UpdateElementList", {Address(root)});
-    return 1;
-}
-int32_t PANEL_CALL Generate(ElementRecord* root, uint32_t phase) {
-    Record("GenerateElementList", {Address(root), phase});
-    return 1;
-}
-int32_t PANEL_CALL Draw(ElementRecord* root) {
-    Record("DrawElementList", {Address(root)});
-    return 1;
-}
-int32_t PANEL_CALL Kill(ElementRecord* root) {
-    Record("KillElementList", {Address(root)});
-    return 1;
-}
-int32_t PANEL_CALL InstallAreas(MouseArea* areas, GaugeHeader* gauge, const void* size) {
-    Record("InstallMouseAreas", {Address(areas), Address(gauge), Address(size)});
-    return 1;
-}
-int32_t PANEL_CALL RegisterAreas(MouseArea* areas, GaugeHeader* gauge) {
-    Record("RegisterMouseAreas", {Address(areas), Address(gauge)});
-    return 1;
-}
-int32_t PANEL_CALL UnregisterAreas(MouseArea* areas, GaugeHeader* gauge) {
-    Record("UnregisterMouseAreas", {Address(areas), Address(gauge)});
-    return 1;
-}
-int32_t PANEL_CALL VariableService(HostVariable* variable) {
-    Record("HostVariable", {Address(variable)});
-    return 1;
-}
 
 class BallRoutines : public testing::Test {
   protected:
-    void SetUp() override {
-        Calls.clear();
-        table.QueryElementList = Query;
-        table.InstallElementList = Install;
-        table.InitializeElementList = Initialize;
-        table.UpdateElementList = Update;
-        table.GenerateElementList = Generate;
-        table.DrawElementList = Draw;
-        table.KillElementList = Kill;
-        table.InstallMouseAreas = InstallAreas;
-        table.RegisterMouseAreas = RegisterAreas;
-        table.UnregisterMouseAreas = UnregisterAreas;
-        table.InitializeHostVariable = VariableService;
-        table.LookUpHostVariable = VariableService;
-        ImportTable.Table = &table;
-    }
-    void TearDown() override {
-        ImportTable.Table = nullptr;
-        ball::Field.LoadedPicture = nullptr;
-    }
-    HostFunctionTable table{};
+    BallRoutines() { Host.QueryResult = QueryResult; }
+    ~BallRoutines() override { ball::Field.LoadedPicture = nullptr; }
+    RecordingHost Host; // installs itself in ImportTable while alive
 };
 
 const uintptr_t Root = Address(&ball::Field.Header);
@@ -280,43 +196,43 @@ TEST_F(BallRoutines, EachRoutineCallsItsServicesInOrder) {
     struct RoutineCase {
         const char* Name;
         std::function<void()> Run;
-        std::vector<ServiceCall> Expected;
+        std::vector<RecordedCall> Expected;
     };
     const RoutineCase cases[] = {
         {"install",
          [] { ball::Install(77); },
-         {{"InstallElementList", {Root, 77}},
-          {"InstallMouseAreas", {Areas, Header, size}},
-          {"RegisterMouseAreas", {Areas, Header}}}},
-        {"initialize", [] { ball::Initialize(); }, {{"InitializeElementList", {Root}}}},
-        {"update", [] { ball::Update(); }, {{"UpdateElementList", {Root}}}},
-        {"generate", [] { ball::Generate(5); }, {{"GenerateElementList", {Root, 5}}}},
-        {"draw", [] { ball::Draw(); }, {{"DrawElementList", {Root}}}},
+         {{"InstallElementList", Root, 77},
+          {"InstallMouseAreas", Areas, Header, size},
+          {"RegisterMouseAreas", Areas, Header}}},
+        {"initialize", [] { ball::Initialize(); }, {{"InitializeElementList", Root}}},
+        {"update", [] { ball::Update(); }, {{"UpdateElementList", Root}}},
+        {"generate", [] { ball::Generate(5); }, {{"GenerateElementList", Root, 5}}},
+        {"draw", [] { ball::Draw(); }, {{"DrawElementList", Root}}},
         {"kill",
          [] { ball::Kill(); },
-         {{"UnregisterMouseAreas", {Areas, Header}}, {"KillElementList", {Root}}}},
+         {{"UnregisterMouseAreas", Areas, Header}, {"KillElementList", Root}}},
         {"module init", [] { ball::ModuleInit(); }, {}},
         {"module deinit", [] { ball::ModuleDeinit(); }, {}},
     };
     for (const RoutineCase& c : cases) {
         SCOPED_TRACE(c.Name);
-        Calls.clear();
+        Host.Calls.clear();
         c.Run();
-        EXPECT_EQ(Calls, c.Expected);
+        EXPECT_EQ(Host.Calls, c.Expected);
     }
 }
 
 TEST_F(BallRoutines, QueryReturnsTheServicesResult) {
     EXPECT_EQ(ball::Query(), QueryResult);
-    EXPECT_EQ(Calls, (std::vector<ServiceCall>{{"QueryElementList", {Root}}}));
+    EXPECT_EQ(Host.Calls, (std::vector<RecordedCall>{{"QueryElementList", Root}}));
 }
 
 // A host that failed to load the root's picture must not be handed an address computed from
 // a null pointer.
 TEST_F(BallRoutines, InstallWithoutALoadedPictureHandsNoPictureSize) {
     ball::Install(0);
-    ASSERT_EQ(Calls.size(), 3u);
-    EXPECT_EQ(Calls[1], (ServiceCall{"InstallMouseAreas", {Areas, Header, 0}}));
+    ASSERT_EQ(Host.Calls.size(), 3u);
+    EXPECT_EQ(Host.Calls[1], (RecordedCall{"InstallMouseAreas", Areas, Header, 0}));
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -18,7 +18,7 @@ void Record(const char* service, uintptr_t a, uintptr_t b = 0, uintptr_t c = 0) 
 
 int32_t PANEL_CALL Query(ElementRecord* root) {
     Record("QueryElementList", Address(root));
-    return 1;
+    return Current != nullptr ? Current->QueryResult : 1;
 }
 int32_t PANEL_CALL Install(ElementRecord* root, uintptr_t argument) {
     Record("InstallElementList", Address(root), argument);
@@ -78,6 +78,11 @@ std::vector<int32_t> IdsOf(const std::vector<RecordedCall>& calls, const std::st
 }
 
 } // namespace
+
+void PrintTo(const RecordedCall& call, std::ostream* out) {
+    *out << call.Service << "(0x" << std::hex << call.First << ", 0x" << call.Second << ", 0x"
+         << call.Third << std::dec << ")";
+}
 
 RecordingHost::RecordingHost() {
     Table.QueryElementList = Query;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,9 @@ struct RecordedCall {
     bool operator==(const RecordedCall&) const = default;
 };
 
+// How GoogleTest prints a call in a failure message.
+void PrintTo(const RecordedCall& call, std::ostream* out);
+
 // Installs itself in ImportTable.Table while alive. One at a time.
 class RecordingHost {
   public:
@@ -28,6 +32,8 @@ class RecordingHost {
     // Values that LookUpHostVariable stores into a variable, by id (missing ids read 0).
     std::map<int32_t, double> Values;
     std::vector<RecordedCall> Calls;
+    // What QueryElementList answers, so a test can see a routine pass it on.
+    int32_t QueryResult = 1;
 
     // The ids passed to LookUpHostVariable, in order.
     std::vector<int32_t> LookedUpIds() const;
