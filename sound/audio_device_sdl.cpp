@@ -23,28 +23,28 @@ namespace {
 
 constexpr int32_t Failed = -1;
 
-bool ToSdlFormat(const WaveFormat& wave, SDL_AudioSpec& spec) {
-    spec = SDL_AudioSpec{};
+bool ToSdlFormat(const WaveFormat& wave, SDL_AudioSpec& desired) {
+    desired = SDL_AudioSpec{};
     if (wave.FormatTag != WaveFormatPcm || wave.Channels < 1 || wave.Channels > 8 ||
         wave.SamplesPerSec < 1 || wave.SamplesPerSec > 384000) {
         return false;
     }
     switch (wave.BitsPerSample) {
     case 8:
-        spec.format = AUDIO_U8;
+        desired.format = AUDIO_U8;
         break;
     case 16:
-        spec.format = AUDIO_S16LSB;
+        desired.format = AUDIO_S16LSB;
         break;
     case 32:
-        spec.format = AUDIO_S32LSB;
+        desired.format = AUDIO_S32LSB;
         break;
     default:
         return false;
     }
-    spec.freq = static_cast<int>(wave.SamplesPerSec);
-    spec.channels = static_cast<Uint8>(wave.Channels);
-    spec.samples = 512;
+    desired.freq = static_cast<int>(wave.SamplesPerSec);
+    desired.channels = static_cast<Uint8>(wave.Channels);
+    desired.samples = 512;
     return true;
 }
 
