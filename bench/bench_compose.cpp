@@ -1,7 +1,7 @@
 // Speed of one frame of the default panel: the bench's composition against SDL's colour-key blits
 // of the same layers and against a plain copy of the frame.
 //
-// Run from build/native/bin (the gauges are found in ../gauges beside the program):
+// Run from build/native/bin; the gauges come from the gauges folder beside bin:
 //     ./bench_compose
 #include "bench.h"
 #include "compose.h"
