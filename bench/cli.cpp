@@ -112,6 +112,9 @@ int RunGaugeBench(int argc, const char* const* argv, WindowFrontEnd window, std:
                    "Write one PNG a simulated second into this folder");
     app.add_flag("--trace", options.Trace,
                  "Print every element's callback values and what the host drew, each tick");
+    // Options are spelled the same in every build: a path beginning with '/' (as wine passes
+    // them) is a path, not a Windows-style option.
+    app.allow_windows_style_options(false);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
