@@ -174,8 +174,9 @@ using InstallMouseAreasService = int32_t(PANEL_CALL*)(MouseArea* areas, GaugeHea
 using MouseAreasService = int32_t(PANEL_CALL*)(MouseArea* areas, GaugeHeader* gauge);
 using HostVariableService = int32_t(PANEL_CALL*)(HostVariable* variable);
 
-// The host's service table, by slot. Slots not named here stay null.
-struct HostFunctionTable {
+// The host's service table, by slot. Slots not named here stay null. Every slot is a pointer, so
+// the table keeps a pointer's alignment wherever it is placed.
+struct alignas(sizeof(void*)) HostFunctionTable {
     void* Slots0To23[24];
     QueryElementListService QueryElementList;       // 24
     InstallElementListService InstallElementList;   // 25
@@ -338,6 +339,7 @@ static_assert(sizeof(MouseArea) == 44);
 static_assert(sizeof(LinkageRecord) == 48);
 static_assert(sizeof(ImportTableRecord) == 20);
 PANEL_OFFSET(HostFunctionTable, LookUpHostVariable, 40 * 8);
+static_assert(alignof(HostFunctionTable) == 8);
 static_assert(sizeof(GaugeHeader) == 4 + 8 + 8 + 7 * 8 + 4 + 4 + 40);
 static_assert(sizeof(ElementRecord) == 72);
 PANEL_OFFSET(SlidingImage, AxisX.Callback, 72 + 28);
