@@ -282,7 +282,7 @@ bool Bench::RunTicks(int count, std::string& error) {
     for (int i = 0; i < count; ++i) {
         Host().Tick = TickCount;
         Host().Trace = Tracing ? &TraceLines : nullptr;
-        std::fill(Composed.Pixels.begin(), Composed.Pixels.end(), BackgroundColour);
+        ClearFrame(Composed, BackgroundColour);
         for (auto& gauge : Gauges) {
             AimCanvas(*gauge, Composed);
             {

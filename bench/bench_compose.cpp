@@ -101,7 +101,7 @@ bool LoadDefaultPanel(const std::string& gaugesFolder, Panel& panel, std::string
 // draw each gauge's tree. Each gauge's canvas points at `frame` while it draws, then back at the
 // bench's own frame.
 void ComposeFrame(const Panel& panel, bench::Frame& frame) {
-    std::fill(frame.Pixels.begin(), frame.Pixels.end(), panel.Background);
+    ClearFrame(frame, panel.Background);
     for (bench::GaugeInstance* gauge : panel.Gauges) {
         uint32_t* const benchPixels = gauge->Target.Pixels;
         gauge->Target.Pixels = frame.Pixels.data();

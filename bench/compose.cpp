@@ -7,6 +7,18 @@
 
 namespace bench {
 
+void ClearFrame(Frame& frame, uint32_t colour) {
+    if (frame.Width <= 0 || frame.Height <= 0)
+        return;
+    const size_t width = static_cast<size_t>(frame.Width);
+    if (frame.Pixels.size() < width * static_cast<size_t>(frame.Height))
+        return;
+    uint32_t* first = frame.Pixels.data();
+    std::fill(first, first + width, colour);
+    for (size_t row = 1; row < static_cast<size_t>(frame.Height); ++row)
+        std::memcpy(first + row * width, first, width * sizeof(uint32_t));
+}
+
 Canvas WholeFrameCanvas(Frame& frame) {
     return {frame.Pixels.data(), frame.Width, 0, 0, 0, 0, frame.Width, frame.Height};
 }

@@ -34,6 +34,10 @@ struct Canvas {
 Canvas WholeFrameCanvas(Frame& frame);
 
 // Draws the picture's opaque runs with its top left corner at gauge-local (x, y).
+// Fills the whole frame with one colour: one row by value, the rest copied from it, which the
+// library copies with wide stores (a plain fill stores one pixel at a time).
+void ClearFrame(Frame& frame, uint32_t colour);
+
 void DrawPicture(const Canvas& canvas, const RgbaPicture& picture, int x, int y);
 
 // Draws a moving image: the mask's window stands at (x, y); the strip is offset by (shiftX,
