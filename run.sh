@@ -21,7 +21,8 @@ cd build/native/bin
 if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then
     exec ./gaugebench --zoom 2 --scenario "../../../$scenario"
 fi
-./gaugebench --headless --seconds 21 --scenario "../../../$scenario" --png ../gaugebench.png \
+# Headless there is nobody to hear the clicks: no audio device is opened.
+SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" ./gaugebench --headless --seconds 21 --scenario "../../../$scenario" --png ../gaugebench.png \
     --frames ../frames
 echo "No display: ran 21 simulated seconds headless."
 echo "Last frame: build/native/gaugebench.png; one frame a second in build/native/frames/"
