@@ -1,6 +1,7 @@
 // The Ball gauge: its static tables, the host services each routine calls, and the ball callback.
 #include "ball_gauge.h"
 #include "host_calls.h"
+#include "panel_checks.h"
 #include "recording_host.h"
 
 #include <gtest/gtest.h>
@@ -44,30 +45,16 @@ const uintptr_t Header = Address(&ball::Gauge);
 // ---------------------------------------------------------------------------------------------
 
 TEST(BallTables, LinkageNamesTheOneGauge) {
-    EXPECT_EQ(Linkage.Version, 0x13);
-    EXPECT_EQ(Copy(Linkage.ModuleInit), ball::ModuleInit);
-    EXPECT_EQ(Copy(Linkage.ModuleDeinit), ball::ModuleDeinit);
-    EXPECT_EQ(Linkage.Reserved12, 0);
-    EXPECT_EQ(Linkage.Reserved16, 0);
-    EXPECT_EQ(Linkage.Reserved20, 0);
-    EXPECT_EQ(Copy(Linkage.Gauges[0]), &ball::Gauge);
-    EXPECT_EQ(Copy(Linkage.Gauges[1]), nullptr);
+    ExpectLinkageOfOneGauge(Linkage, ball::ModuleInit, ball::ModuleDeinit, &ball::Gauge);
 }
 
 TEST(BallTables, ImportTableWaitsForTheHost) {
-    EXPECT_EQ(ImportTable.Version, 0x0F);
-    EXPECT_EQ(Copy(ImportTable.Table), nullptr);
-    EXPECT_EQ(ImportTable.Reserved8, 0);
-    EXPECT_EQ(ImportTable.Reserved12, 0);
+    ExpectImportTableUnfilled(ImportTable);
 }
 
 TEST(BallTables, GaugeHeaderNamesPlumblineAndItsRoutines) {
     const GaugeHeader& gauge = ball::Gauge;
-    EXPECT_EQ(gauge.Version, 0x262);
-    EXPECT_STREQ(Copy(gauge.Name), "Plumbline");
-    EXPECT_EQ(Copy(gauge.Elements), ball::Elements);
-    EXPECT_EQ(ball::Elements[0], &ball::Field.Header);
-    EXPECT_EQ(ball::Elements[1], nullptr);
+    ExpectGaugeHeaderWords(gauge, "Plumbline", ball::Elements, &ball::Field.Header, 50);
     EXPECT_EQ(Copy(gauge.Query), ball::Query);
     EXPECT_EQ(Copy(gauge.Install), ball::Install);
     EXPECT_EQ(Copy(gauge.Initialize), ball::Initialize);
@@ -75,10 +62,6 @@ TEST(BallTables, GaugeHeaderNamesPlumblineAndItsRoutines) {
     EXPECT_EQ(Copy(gauge.Generate), ball::Generate);
     EXPECT_EQ(Copy(gauge.Draw), ball::Draw);
     EXPECT_EQ(Copy(gauge.Kill), ball::Kill);
-    EXPECT_EQ(gauge.Reserved40, 0);
-    EXPECT_EQ(gauge.DefaultWidth, 50);
-    for (int32_t word : gauge.HostWords)
-        EXPECT_EQ(word, 0);
 }
 
 // ---------------------------------------------------------------------------------------------

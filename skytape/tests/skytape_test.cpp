@@ -1,6 +1,7 @@
 // The skytape gauge: its static tables, the host services each routine calls, and the tape's
 // callbacks.
 #include "host_calls.h"
+#include "panel_checks.h"
 #include "recording_host.h"
 #include "skytape_gauge.h"
 
@@ -42,30 +43,16 @@ const uintptr_t Root = Address(&skytape::Window.Header);
 // ---------------------------------------------------------------------------------------------
 
 TEST(SkytapeTables, LinkageNamesTheOneGauge) {
-    EXPECT_EQ(Linkage.Version, 0x13);
-    EXPECT_EQ(Copy(Linkage.ModuleInit), skytape::ModuleInit);
-    EXPECT_EQ(Copy(Linkage.ModuleDeinit), skytape::ModuleDeinit);
-    EXPECT_EQ(Linkage.Reserved12, 0);
-    EXPECT_EQ(Linkage.Reserved16, 0);
-    EXPECT_EQ(Linkage.Reserved20, 0);
-    EXPECT_EQ(Copy(Linkage.Gauges[0]), &skytape::Gauge);
-    EXPECT_EQ(Copy(Linkage.Gauges[1]), nullptr);
+    ExpectLinkageOfOneGauge(Linkage, skytape::ModuleInit, skytape::ModuleDeinit, &skytape::Gauge);
 }
 
 TEST(SkytapeTables, ImportTableWaitsForTheHost) {
-    EXPECT_EQ(ImportTable.Version, 0x0F);
-    EXPECT_EQ(Copy(ImportTable.Table), nullptr);
-    EXPECT_EQ(ImportTable.Reserved8, 0);
-    EXPECT_EQ(ImportTable.Reserved12, 0);
+    ExpectImportTableUnfilled(ImportTable);
 }
 
 TEST(SkytapeTables, GaugeHeaderNamesSkytapeAndItsRoutines) {
     const GaugeHeader& gauge = skytape::Gauge;
-    EXPECT_EQ(gauge.Version, 0x262);
-    EXPECT_STREQ(Copy(gauge.Name), "skytape");
-    EXPECT_EQ(Copy(gauge.Elements), skytape::Elements);
-    EXPECT_EQ(skytape::Elements[0], &skytape::Window.Header);
-    EXPECT_EQ(skytape::Elements[1], nullptr);
+    ExpectGaugeHeaderWords(gauge, "skytape", skytape::Elements, &skytape::Window.Header, 57);
     EXPECT_EQ(Copy(gauge.Query), skytape::Query);
     EXPECT_EQ(Copy(gauge.Install), skytape::Install);
     EXPECT_EQ(Copy(gauge.Initialize), skytape::Initialize);
@@ -73,10 +60,6 @@ TEST(SkytapeTables, GaugeHeaderNamesSkytapeAndItsRoutines) {
     EXPECT_EQ(Copy(gauge.Generate), skytape::Generate);
     EXPECT_EQ(Copy(gauge.Draw), skytape::Draw);
     EXPECT_EQ(Copy(gauge.Kill), skytape::Kill);
-    EXPECT_EQ(gauge.Reserved40, 0);
-    EXPECT_EQ(gauge.DefaultWidth, 57);
-    for (int32_t word : gauge.HostWords)
-        EXPECT_EQ(word, 0);
 }
 
 // ---------------------------------------------------------------------------------------------
